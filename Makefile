@@ -4,7 +4,7 @@
 PRESET ?= dev
 BUILD := build/$(PRESET)
 
-.PHONY: all deps configure build run test bench
+.PHONY: all deps configure build run test bench fuzz
 
 all: build
 
@@ -29,3 +29,19 @@ test: build
 
 bench: build
 	@$(BUILD)/bench/velmora-pace-bench
+
+# Fuzzes the BMP reader for FUZZ_SECONDS, starting from the built-in frames
+# and the broken files of the reader's tests.
+FUZZ_SECONDS ?= 60
+FUZZ_BUILD := build/fuzz
+fuzz: deps
+	@test -f $(FUZZ_BUILD)/build.ninja || cmake --preset fuzz
+	@cmake --build --preset fuzz --target bmp_reader_fuzz bmp_write_corpus
+	@mkdir -p $(FUZZ_BUILD)/corpus
+	@cp assets/frames/*.bmp $(FUZZ_BUILD)/corpus/
+	@$(FUZZ_BUILD)/tests/fuzz/bmp_write_corpus $(FUZZ_BUILD)/corpus
+	@$(FUZZ_BUILD)/tests/fuzz/bmp_reader_fuzz -max_total_time=$(FUZZ_SECONDS) \
+	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus \
+	  >$(FUZZ_BUILD)/fuzz.log 2>&1; status=$$?; \
+	  grep -E 'ERROR|SUMMARY|^Done|number_of_executed_units|artifact' $(FUZZ_BUILD)/fuzz.log; \
+	  exit $$status

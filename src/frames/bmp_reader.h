@@ -20,10 +20,12 @@ public:
 
     const std::string& field() const { return field_; }
     std::int64_t value() const { return value_; }
+    const std::string& expected() const { return expected_; }
 
 private:
     std::string field_;
     std::int64_t value_;
+    std::string expected_;
 };
 
 // Largest width or height accepted; the frames are 217 pixels.
