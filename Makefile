@@ -4,7 +4,7 @@
 PRESET ?= dev
 BUILD := build/$(PRESET)
 
-.PHONY: all deps configure build run test bench fuzz
+.PHONY: all deps configure build run test bench fuzz frames
 
 all: build
 
@@ -45,3 +45,8 @@ fuzz: deps
 	  >$(FUZZ_BUILD)/fuzz.log 2>&1; status=$$?; \
 	  grep -E 'ERROR|SUMMARY|^Done|number_of_executed_units|artifact' $(FUZZ_BUILD)/fuzz.log; \
 	  exit $$status
+
+frames: configure
+	@cmake --build --preset $(PRESET) --target velmora-frames
+	@mkdir -p assets/frames assets/icon
+	@$(BUILD)/tools/velmora-frames assets/frames assets/icon

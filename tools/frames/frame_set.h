@@ -1,0 +1,45 @@
+#pragma once
+
+// The twelve frame files: which view and position each picture box holds,
+// and the drawing of one view at one position.
+
+#include <array>
+#include <string_view>
+
+#include "camera.h"
+#include "canvas.h"
+
+namespace velmora::drawing {
+
+// Front, oblique and side.
+extern const std::array<ViewSetting, 3> kViews;
+
+// Turns about the axis of the three frames of each view, in degrees.
+inline constexpr std::array<double, 3> kPositionDegrees{0, 36, 72};
+
+struct FrameFile {
+    std::string_view pictureBox;  // the file is named after it
+    int view;                     // index into kViews
+    int position;                 // index into kPositionDegrees
+    int size;                     // width and height in pixels
+};
+
+// The still images of the display boxes are the first frames of their views.
+inline constexpr std::array<FrameFile, 12> kFrameFiles{{
+    {"Picture1", 0, 0, 217},
+    {"Picture2", 0, 1, 217},
+    {"Picture3", 0, 2, 217},
+    {"Picture4", 0, 0, 217},
+    {"Picture5", 1, 0, 216},
+    {"Picture6", 2, 0, 217},
+    {"Picture7", 1, 0, 216},
+    {"Picture8", 1, 1, 217},
+    {"Picture9", 1, 2, 217},
+    {"Picture10", 2, 0, 217},
+    {"Picture11", 2, 1, 217},
+    {"Picture12", 2, 2, 217},
+}};
+
+Canvas drawFrame(const ViewSetting& view, double turnDegrees, int size);
+
+}  // namespace velmora::drawing
