@@ -15,7 +15,8 @@ constexpr std::uint32_t kPixelsPerMetre = 2834;  // 72 dots per inch
 
 Bytes encodeBmp(const Canvas& canvas) {
     std::uint32_t rowBytes = (std::uint32_t(canvas.width) + 3) / 4 * 4;
-    std::uint32_t fileSize = kPixelOffset + rowBytes * std::uint32_t(canvas.height) + kTrailingZeros;
+    std::uint32_t fileSize =
+        kPixelOffset + rowBytes * std::uint32_t(canvas.height) + kTrailingZeros;
     Bytes out;
     out.reserve(fileSize);
     out.push_back('B');
@@ -27,10 +28,10 @@ Bytes encodeBmp(const Canvas& canvas) {
     putLe32(out, kInfoHeaderSize);
     putLe32(out, std::uint32_t(canvas.width));
     putLe32(out, std::uint32_t(canvas.height));  // positive: rows bottom-up
-    putLe16(out, 1);                            // planes
-    putLe16(out, 8);                            // bits per pixel
-    putLe32(out, 0);                            // no compression
-    putLe32(out, 0);                            // image size, left to the reader
+    putLe16(out, 1);                             // planes
+    putLe16(out, 8);                             // bits per pixel
+    putLe32(out, 0);                             // no compression
+    putLe32(out, 0);                             // image size, left to the reader
     putLe32(out, kPixelsPerMetre);
     putLe32(out, kPixelsPerMetre);
     putLe32(out, 0);  // colours used: the full palette

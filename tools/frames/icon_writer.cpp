@@ -26,7 +26,8 @@ void putBitRows(Bytes& out, const IconArt& art, int bits, auto valueAt) {
         Bytes line(rowBytes, 0);
         for (int column = 0; column < art.size; ++column) {
             int bit = column * bits;
-            line[std::size_t(bit / 8)] |= std::uint8_t(valueAt(column, row) << (8 - bits - bit % 8));
+            line[std::size_t(bit / 8)] |=
+                std::uint8_t(valueAt(column, row) << (8 - bits - bit % 8));
         }
         out.insert(out.end(), line.begin(), line.end());
     }

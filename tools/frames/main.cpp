@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     try {
         std::string framesDir = argv[1];
         for (const FrameFile& file : kFrameFiles) {
-            Canvas canvas = drawFrame(kViews[file.view], kPositionDegrees[file.position], file.size);
+            Canvas canvas =
+                drawFrame(kViews[file.view], kPositionDegrees[file.position], file.size);
             writeFile(framesDir + "/" + std::string(file.pictureBox) + ".bmp", encodeBmp(canvas));
         }
         std::string iconDir = argv[2];
