@@ -8,11 +8,26 @@
 
 #include "camera.h"
 #include "canvas.h"
+#include "propeller_model.h"
 
 namespace velmora::drawing {
 
-// Front, oblique and side.
-extern const std::array<ViewSetting, 3> kViews;
+// Front, oblique and side. Scales and anchors put the front view's hub
+// centre at (110, 102), the oblique cap's top at (111, 76), five rows above
+// its tip, and the side view's hub from row 98 to 160 about column 107. The
+// side view looks along +y, so the first blade points at the viewer and the
+// others reach out left and right.
+inline constexpr std::array<ViewSetting, 3> kViews{{
+    {"front", -90, 93, {0, 0, 0}, 110, 102, HiddenLines::Solid},
+    {"oblique", 50, 90, {0, 0, kCapTipZ}, 111, 81, HiddenLines::Dotted},
+    {"side",
+     0,
+     (160 - 98) / (kCapTipZ - kHubBaseZ),
+     {0, 0, kCapTipZ},
+     107,
+     98,
+     HiddenLines::Dotted},
+}};
 
 // Turns about the axis of the three frames of each view, in degrees.
 inline constexpr std::array<double, 3> kPositionDegrees{0, 36, 72};

@@ -14,9 +14,7 @@ constexpr double kPi = std::numbers::pi;
 // The hub: a cylinder from the flat base up to where the cap starts, then a
 // half-ellipsoid cap up to the tip.
 constexpr double kHubRadius = 0.2;
-constexpr double kHubBaseZ = -0.26;
 constexpr double kCapStartZ = 0.19;
-constexpr double kCapTipZ = 0.46;
 constexpr double kCapLength = kCapTipZ - kCapStartZ;
 
 // The blades: pitch ratio 0.75, so a section at radius r is a helix that

@@ -10,6 +10,11 @@
 
 namespace velmora::drawing {
 
+// The ends of the hub along the axis: its flat base and the tip of its cap.
+// The blades' mid-chords lie in the plane z = 0.
+inline constexpr double kHubBaseZ = -0.26;
+inline constexpr double kCapTipZ = 0.46;
+
 using Polyline = std::vector<Vec3>;
 
 struct Triangle {
