@@ -19,6 +19,8 @@ struct ViewSetting {
     // degrees: 90 looks along the axis at the cap, 0 from the side, -90
     // along the axis at the base.
     double elevationDegrees;
+    // Where the viewer stands around the axis, in degrees from -y towards +x.
+    double azimuthDegrees;
     double pixelsPerUnit;
     Vec3 anchor;  // the propeller point placed at the anchor pixel
     double anchorColumn;
