@@ -14,17 +14,18 @@ namespace velmora::drawing {
 
 // Front, oblique and side. Scales and anchors put the front view's hub
 // centre at (110, 102), the oblique cap's top at (111, 76), five rows above
-// its tip, and the side view's hub from row 98 to 160 about column 107. The
-// side view looks along +y, so the first blade points at the viewer and the
-// others reach out left and right. The oblique viewer stands 24 degrees
-// round, midway in the widest gap between the three positions, so no frame
-// shows a blade end-on.
+// its tip, and the side view's hub from row 98 to 160 about column 107.
+// The oblique viewer stands 24 degrees round, midway in the widest gap
+// between the three positions, so no frame shows a blade end-on. The side
+// viewer stands opposite the front one's first blade: in the still image
+// that blade hides behind the hub and the other two reach out left and
+// right alike.
 inline constexpr std::array<ViewSetting, 3> kViews{{
     {"front", -90, 0, 93, {0, 0, 0}, 110, 102, HiddenLines::Solid},
     {"oblique", 50, -24, 90, {0, 0, kCapTipZ}, 111, 81, HiddenLines::Dotted},
     {"side",
      0,
-     0,
+     180,
      (160 - 98) / (kCapTipZ - kHubBaseZ),
      {0, 0, kCapTipZ},
      107,

@@ -32,7 +32,7 @@ constexpr double kOutlineCentre = (1 + kOutlineInner) / 2;
 constexpr double kOutlineSemiAxis = (1 - kOutlineInner) / 2;
 
 // The first blade points straight up in the front view, which looks at the
-// base; in the side view it points at the viewer.
+// base.
 constexpr double kFirstBladeAngle = -kPi / 2;
 
 constexpr int kHubMeridians = 12;
