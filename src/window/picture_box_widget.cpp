@@ -1,0 +1,41 @@
+#include "window/picture_box_widget.h"
+
+#include <QPainter>
+#include <utility>
+
+#include "window/display_flush.h"
+#include "window/pixmap_cache.h"
+
+namespace velmora {
+
+PictureBoxWidget::PictureBoxWidget(PixmapCache& pixmaps, QWidget* parent)
+    : QWidget(parent), pixmaps_(pixmaps) {
+    // Tab passes through every picture box, the frame holders included.
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+PictureHandle PictureBoxWidget::Picture() const { return picture_; }
+
+void PictureBoxWidget::setPicture(PictureHandle picture) {
+    picture_ = std::move(picture);
+    // An animation run never goes back to the event loop until it ends, so
+    // update() would show nothing but the last frame: paint now, and push
+    // the result out to the display server.
+    repaint();
+    flushDisplayConnection();
+}
+
+void PictureBoxWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // The drawings are black on white: what a smaller picture leaves
+    // uncovered stays white like their margin.
+    painter.fillRect(rect(), Qt::white);
+    if (picture_ != nullptr) {
+        // Line drawings stay sharp at any scale factor: never smoothed.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawPixmap(0, 0, pixmaps_.pixmapFor(picture_));
+    }
+}
+
+}  // namespace velmora

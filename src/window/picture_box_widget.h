@@ -1,0 +1,31 @@
+#pragma once
+
+// A picture box: shows its picture unscaled from the top-left corner,
+// clipped to the box, and paints a new picture before setPicture returns.
+
+#include <QWidget>
+#include <string>
+
+#include "window/controls.h"
+
+namespace velmora {
+
+class PixmapCache;
+
+class PictureBoxWidget : public QWidget, public PictureBox {
+    Q_OBJECT
+public:
+    PictureBoxWidget(PixmapCache& pixmaps, QWidget* parent);
+
+    PictureHandle Picture() const override;
+    void setPicture(PictureHandle picture) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    PixmapCache& pixmaps_;
+    PictureHandle picture_;
+};
+
+}  // namespace velmora
