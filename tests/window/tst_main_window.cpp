@@ -19,14 +19,10 @@ using velmora::Form;
 using velmora::FramePictures;
 using velmora::MainWindow;
 using velmora::testing::boxShowing;
+using velmora::testing::framePictures;
 using velmora::testing::onScreen;
 
 namespace {
-
-const FramePictures& framePictures() {
-    static const FramePictures pictures = velmora::loadFramePictures();
-    return pictures;
-}
 
 template <typename Widget = QWidget>
 Widget* controlOf(const MainWindow& window, const char* name) {

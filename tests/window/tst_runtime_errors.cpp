@@ -20,15 +20,11 @@ using velmora::FramePictures;
 using velmora::MainWindow;
 using velmora::testing::CerrCapture;
 using velmora::testing::DialogReader;
+using velmora::testing::framePictures;
 
 Q_DECLARE_METATYPE(ClickHandler)
 
 namespace {
-
-const FramePictures& framePictures() {
-    static const FramePictures pictures = velmora::loadFramePictures();
-    return pictures;
-}
 
 // Runs the event loop as main does, with `action` as its first event, and
 // gives the status it ends with; a loop that does not end is a failure.

@@ -9,6 +9,11 @@
 
 namespace velmora::testing {
 
+const FramePictures& framePictures() {
+    static const FramePictures pictures = loadFramePictures();
+    return pictures;
+}
+
 QImage onScreen(const QWidget* control) {
     const QWidget* window = control->window();
     const QPoint topLeft = control->mapTo(window, QPoint(0, 0));

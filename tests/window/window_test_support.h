@@ -9,11 +9,15 @@
 #include <QTimer>
 #include <sstream>
 
+#include "frames/frame_store.h"
 #include "window/controls.h"
 
 class QWidget;
 
 namespace velmora::testing {
+
+// The built-in pictures, decoded once for all the tests of a program.
+const FramePictures& framePictures();
 
 // The pixels of `control` as last painted into its window's backing store:
 // what the screen shows, not a fresh rendering.
