@@ -62,7 +62,11 @@ MainWindow::MainWindow(const FramePictures& pictures, ClickHandlers handlers)
     cmdGo_->setFocus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Destroying the controls moves the focus, and by then this is no
+    // longer a MainWindow to follow it.
+    disconnect(focusWatch_);
+}
 
 void MainWindow::buildControls() {
     for (std::size_t i = 0; i < kControlLayout.size(); ++i) {
@@ -142,8 +146,8 @@ void MainWindow::wireClicks() {
     connect(cmdGo_, &QPushButton::clicked, this, [this] { runClickHandler("cmdGo", handlers_.cmdGo); });
     connect(command1_, &QPushButton::clicked, this,
             [this] { runClickHandler("Command1", handlers_.command1); });
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* focused) { followFocusWithDefault(focused); });
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget*, QWidget* focused) { followFocusWithDefault(focused); });
 }
 
 // Qt keeps its default-button logic in QDialog, so the window does it:

@@ -66,6 +66,7 @@ private:
     ClickHandlers handlers_;
     CommandButton* cmdGo_ = nullptr;
     CommandButton* command1_ = nullptr;
+    QMetaObject::Connection focusWatch_;
 };
 
 }  // namespace velmora
