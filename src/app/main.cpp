@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 
 #include "frames/frame_store.h"
 #include "window/start_up.h"
@@ -13,6 +14,23 @@ bool displayToOpenOn() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
+QtMessageHandler qtMessages = nullptr;
+
+// While the platform starts: a display that is named but cannot be reached
+// is told in one line too, and the program ends instead of aborting.
+void platformStartMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr,
+                     "velmora: cannot open its window: the display (DISPLAY=%s, WAYLAND_DISPLAY=%s) "
+                     "does not answer\n",
+                     qgetenv("DISPLAY").constData(), qgetenv("WAYLAND_DISPLAY").constData());
+        std::_Exit(1);
+    }
+    if (qtMessages != nullptr && qstrncmp(context.category, "qt.qpa", 6) != 0) {
+        qtMessages(type, context, message);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -21,7 +39,9 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
+    qtMessages = qInstallMessageHandler(platformStartMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtMessages);
     QApplication::setApplicationName(QStringLiteral("velmora"));
     QApplication::setDesktopFileName(QStringLiteral("velmora"));
     return velmora::runVelmora(velmora::loadFramePictures);
