@@ -1,8 +1,10 @@
 #include "window/main_window.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "viewer/animation_run.h"
@@ -29,6 +31,9 @@ QFont toQFont(const FontSpec& spec) {
     return font;
 }
 
+// The icon of stacked window pages, at the sizes window systems ask for.
+constexpr std::array<const char*, 2> kIconFiles{":/icon/velmora-16.png", ":/icon/velmora-32.png"};
+
 QWidget* widgetOf(const auto& control) {
     return std::visit([](auto* widget) -> QWidget* { return widget; }, control);
 }
@@ -47,6 +52,11 @@ MainWindow::MainWindow(const FramePictures& pictures, ClickHandlers handlers)
     installFontSubstitutions();
     setObjectName(toQString(kWindowSettings.caption));
     setWindowTitle(toQString(kWindowSettings.caption));
+    QIcon icon;
+    for (const char* file : kIconFiles) {
+        icon.addFile(QString::fromLatin1(file));
+    }
+    setWindowIcon(icon);
     resize(twipsToPixels(kWindowSettings.clientWidth), twipsToPixels(kWindowSettings.clientHeight));
     setFont(toQFont(*kWindowSettings.font));
     QPalette windowPalette = palette();

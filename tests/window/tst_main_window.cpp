@@ -73,6 +73,9 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("velmora"));
         QCOMPARE(window.size(), QSize(830, 734));
         QVERIFY(window.minimumSize().width() < 830);  // resizable
+        const QList<QSize> iconSizes = window.windowIcon().availableSizes();
+        QVERIFY(iconSizes.contains(QSize(16, 16)));
+        QVERIFY(iconSizes.contains(QSize(32, 32)));
     }
 
     void controlsSitWhereTheFormPutsThem_data() {
