@@ -6,13 +6,13 @@
 e2e_pids=()
 e2e_tmp=$(mktemp -d "${TMPDIR:-/tmp}/velmora-e2e.XXXXXX")
 
+# The program first, its display server last, so the program never sees its
+# display vanish.
 e2e_cleanup() {
-    local pid
-    for pid in "${e2e_pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    for pid in "${e2e_pids[@]}"; do
-        wait "$pid" 2>/dev/null || true
+    local i
+    for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do
+        kill "${e2e_pids[i]}" 2>/dev/null || true
+        wait "${e2e_pids[i]}" 2>/dev/null || true
     done
     rm -rf "$e2e_tmp"
 }
@@ -64,7 +64,7 @@ e2e_start_weston() {
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     local socket="velmora-e2e-$$"
     e2e_spawn "$seconds" weston --backend=headless-backend.so --use-pixman --debug \
-        --socket="$socket" --idle-time=0 --width=1280 --height=1024 \
+        --socket="$socket" --idle-time=0 --width=900 --height=840 \
         --log="$e2e_tmp/weston.log"
     local i
     for ((i = 0; i < 100; i++)); do

@@ -33,6 +33,18 @@ FrameMatcher::FrameMatcher(std::array<ScreenGrab, 3> frames) : frames_(std::move
         for (int x = 0; x < kComparedWidth; ++x)
             if (frames_[0].isDark(x, y)) dark.push_back({x, y});
     }
+    // A grab is a frame when it is much closer to it than the frames are to
+    // one another, so at most one frame can match it.
+    for (std::size_t i = 0; i < frames_.size(); ++i) {
+        int nearest = kMatchLimit * 3;
+        for (std::size_t j = 0; j < frames_.size(); ++j) {
+            if (j != i)
+                nearest = std::min(nearest, mismatches(frames_[j], {0, 0}, static_cast<int>(i) + 1,
+                                                       kComparedPixels));
+        }
+        limits_[i] = nearest / 3;
+        if (limits_[i] == 0) throw std::runtime_error("two frame pictures are the same");
+    }
     const std::size_t step = std::max<std::size_t>(1, dark.size() / kProbes);
     for (std::size_t i = 0; i < dark.size(); i += step) probes_.push_back(dark[i]);
 }
@@ -70,29 +82,31 @@ int FrameMatcher::mismatches(const ScreenGrab& grab, Point origin, int frame,
 
 std::optional<Point> FrameMatcher::locate(const ScreenGrab& grab, Area corners) const {
     // Most corners fail on the first few probes, which keeps a search over a
-    // whole screen to a fraction of a second.
+    // whole screen to a fraction of a second; of the rest, the closest wins,
+    // since a corner a pixel off still matches most of a thin drawing.
+    std::optional<Point> found;
+    int fewest = limits_[0] + 1;
     for (int y = corners.top; y < corners.top + corners.height; ++y) {
         for (int x = corners.left; x < corners.left + corners.width; ++x) {
             const Point origin{x, y};
-            if (fits(grab, origin) && passesProbes(grab, origin) &&
-                mismatches(grab, origin, 1, kMatchLimit) <= kMatchLimit)
-                return origin;
+            if (!fits(grab, origin) || !passesProbes(grab, origin)) continue;
+            const int count = mismatches(grab, origin, 1, fewest);
+            if (count < fewest) {
+                fewest = count;
+                found = origin;
+            }
         }
     }
-    return std::nullopt;
+    return found;
 }
 
 int FrameMatcher::classify(const ScreenGrab& grab, Point origin) const {
     if (!fits(grab, origin)) return 0;
-    std::array<int, 3> counts{};
-    for (int frame = 1; frame <= 3; ++frame)
-        counts[static_cast<std::size_t>(frame - 1)] = mismatches(grab, origin, frame, kComparedPixels);
-    const auto best = std::min_element(counts.begin(), counts.end());
-    if (*best > kMatchLimit) return 0;
-    for (const int other : counts) {
-        if (&other != &*best && other < 2 * *best + kMatchLimit) return 0;
+    for (int frame = 1; frame <= 3; ++frame) {
+        const std::size_t i = static_cast<std::size_t>(frame - 1);
+        if (mismatches(grab, origin, frame, limits_[i]) <= limits_[i]) return frame;
     }
-    return static_cast<int>(best - counts.begin()) + 1;
+    return 0;
 }
 
 }  // namespace velmora::e2e

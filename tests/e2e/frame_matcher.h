@@ -51,6 +51,7 @@ private:
     bool passesProbes(const ScreenGrab& grab, Point origin) const;
 
     std::array<ScreenGrab, 3> frames_;
+    std::array<int, 3> limits_{};  // most pixels a grab may differ by and still be that frame
     std::vector<Point> probes_;  // a few dark pixels of frame 1, spread over it
 };
 
