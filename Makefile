@@ -5,6 +5,7 @@ PRESET ?= dev
 BUILD := build/$(PRESET)
 
 .PHONY: all deps configure build run test bench fuzz frames
+.PHONY: all deps configure build run test bench package fuzz
 
 all: build
 
@@ -24,11 +25,28 @@ run: build
 	fi
 	@$(BUILD)/src/velmora
 
+# Every test once under AddressSanitizer and UndefinedBehaviorSanitizer; the
+# quick ones also in $(PRESET) first, and valgrind there, as it cannot run a
+# sanitized program.
 test: build
-	@ctest --preset $(PRESET)
+ifeq ($(PRESET),asan)
+	@ctest --preset asan
+else
+	@ctest --preset $(PRESET) --label-exclude e2e
+	@$(MAKE) --no-print-directory test PRESET=asan
+endif
 
-bench: build
-	@$(BUILD)/bench/velmora-pace-bench
+# Figures of the optimised build; prints, never passes or fails.
+bench: deps
+	@test -f build/release/build.ninja || cmake --preset release
+	@cmake --build --preset release --target benchmarks
+	@bench/run build/release
+
+# A Debian package of the optimised build, in build/release.
+package: deps
+	@test -f build/release/build.ninja || cmake --preset release
+	@cmake --build --preset release --target velmora
+	@cd build/release && cpack -G DEB
 
 # Fuzzes the BMP reader for FUZZ_SECONDS, starting from the built-in frames
 # and the broken files of the reader's tests.
