@@ -6,6 +6,7 @@ BUILD := build/$(PRESET)
 
 .PHONY: all deps configure build run test bench fuzz frames
 .PHONY: all deps configure build run test bench package fuzz
+.PHONY: all deps configure build run test bench fuzz
 
 all: build
 
@@ -43,6 +44,7 @@ bench: deps
 	@bench/run build/release
 
 # A Debian package of the optimised build, in build/release.
+.PHONY: package
 package: deps
 	@test -f build/release/build.ninja || cmake --preset release
 	@cmake --build --preset release --target velmora
