@@ -8,13 +8,23 @@ e2e_tmp=$(mktemp -d "${TMPDIR:-/tmp}/velmora-e2e.XXXXXX")
 
 # The program first, its display server last, so the program never sees its
 # display vanish.
+# A sanitizer's report in what the program printed fails the test, however
+# the test went.
 e2e_cleanup() {
-    local i
+    local status=$? i
     for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do
         kill "${e2e_pids[i]}" 2>/dev/null || true
         wait "${e2e_pids[i]}" 2>/dev/null || true
     done
+    if [[ -s "$e2e_tmp/app.log" ]]; then
+        if grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$e2e_tmp/app.log"; then
+            echo "FAIL: a sanitizer reported a fault in the program:" >&2
+            status=1
+        fi
+        ((status == 0 || status == 77)) || tail -n 40 "$e2e_tmp/app.log" >&2
+    fi
     rm -rf "$e2e_tmp"
+    exit "$status"
 }
 trap e2e_cleanup EXIT
 
@@ -77,12 +87,12 @@ e2e_start_weston() {
     export QT_QPA_PLATFORM=wayland
 }
 
-# Starts the program on the current display for at most $2 seconds; sets
-# e2e_app_pid.
+# Starts the program on the current display for at most $2 seconds, under
+# the wrapper command in the further arguments if any; sets e2e_app_pid.
 e2e_start_app() {
     local program=$1 seconds=${2:-120}
     shift 2
-    e2e_spawn "$seconds" "$@" "$program"
+    e2e_spawn "$seconds" "$@" "$program" 2>>"$e2e_tmp/app.log"
     e2e_app_pid=$!
 }
 

@@ -12,9 +12,9 @@ source "$here/display_servers.sh"
 source "$here/x11_actions.sh"
 command -v valgrind >/dev/null || e2e_skip "valgrind is not installed (scripts/install-deps)"
 
-e2e_start_xvfb 600
+e2e_start_xvfb 900
 log="$PWD/valgrind_session.log"
-e2e_start_app "$velmora" 560 valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \
+e2e_start_app "$velmora" 860 valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \
     --errors-for-leak-kinds=definite --error-exitcode=99 --suppressions="$here/valgrind.supp" --gen-suppressions=all --child-silent-after-fork=yes \
     --log-file="$log"
 valgrind_pid=$e2e_app_pid
