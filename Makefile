@@ -5,8 +5,6 @@ PRESET ?= dev
 BUILD := build/$(PRESET)
 
 .PHONY: all deps configure build run test bench fuzz frames
-.PHONY: all deps configure build run test bench package fuzz
-.PHONY: all deps configure build run test bench fuzz
 
 all: build
 
