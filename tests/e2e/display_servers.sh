@@ -38,6 +38,16 @@ e2e_fail() {
     exit 1
 }
 
+# Waits up to ten seconds for the test in "$@" to hold; false if it never does.
+e2e_wait_until() {
+    local i
+    for ((i = 0; i < 100; i++)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    "$@"
+}
+
 # Runs "$@" in the background for at most $1 seconds and records its pid.
 e2e_spawn() {
     local seconds=$1
@@ -54,12 +64,7 @@ e2e_start_xvfb() {
     local number_file="$e2e_tmp/display"
     e2e_spawn "$seconds" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
         3>"$number_file" 2>"$e2e_tmp/xvfb.log"
-    local i
-    for ((i = 0; i < 100; i++)); do
-        [[ -s "$number_file" ]] && break
-        sleep 0.1
-    done
-    [[ -s "$number_file" ]] || e2e_fail "Xvfb did not start: $(cat "$e2e_tmp/xvfb.log")"
+    e2e_wait_until test -s "$number_file" || e2e_fail "Xvfb did not start: $(cat "$e2e_tmp/xvfb.log")"
     export DISPLAY=":$(head -n1 "$number_file")"
     unset WAYLAND_DISPLAY
     export QT_QPA_PLATFORM=xcb
@@ -76,12 +81,8 @@ e2e_start_weston() {
     e2e_spawn "$seconds" weston --backend=headless-backend.so --use-pixman --debug \
         --socket="$socket" --idle-time=0 --width=900 --height=840 \
         --log="$e2e_tmp/weston.log"
-    local i
-    for ((i = 0; i < 100; i++)); do
-        [[ -S "$XDG_RUNTIME_DIR/$socket" ]] && break
-        sleep 0.1
-    done
-    [[ -S "$XDG_RUNTIME_DIR/$socket" ]] || e2e_fail "weston did not start: $(cat "$e2e_tmp/weston.log")"
+    e2e_wait_until test -S "$XDG_RUNTIME_DIR/$socket" ||
+        e2e_fail "weston did not start: $(cat "$e2e_tmp/weston.log")"
     export WAYLAND_DISPLAY="$socket"
     unset DISPLAY
     export QT_QPA_PLATFORM=wayland
@@ -103,4 +104,19 @@ e2e_find_window() {
         true
     [[ -n "$window" ]] || e2e_fail "the window velmora did not appear"
     echo "$window"
+}
+
+# Runs frame_watch ($1) with the further arguments, starts the run with the
+# command in $2 once it watches, and returns frame_watch's verdict.
+e2e_watch_run() {
+    local frame_watch=$1 start_run=$2
+    shift 2
+    "$frame_watch" --ready "$e2e_tmp/ready" "$@" &
+    local watch_pid=$! i
+    for ((i = 0; i < 250; i++)); do
+        [[ -e "$e2e_tmp/ready" ]] || ! kill -0 "$watch_pid" 2>/dev/null && break
+        sleep 0.1
+    done
+    [[ -e "$e2e_tmp/ready" ]] && $start_run
+    wait "$watch_pid"
 }

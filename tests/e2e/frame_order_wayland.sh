@@ -23,12 +23,5 @@ command1=$(e2e_a11y_at "push button" 40 456)
 
 # A screenshot takes a good part of a frame's pause, so some frames fall
 # between two of them; the order and the last frame still show.
-"$frame_watch" --frames "$frames" --ready "$e2e_tmp/ready" --weston "$e2e_tmp/shots" \
-    --min-changes 12 --max-skips 6 --failure-picture "$PWD/frame_order_wayland-failure.png" &
-watch_pid=$!
-for ((i = 0; i < 250; i++)); do
-    [[ -e "$e2e_tmp/ready" ]] || ! kill -0 "$watch_pid" 2>/dev/null && break
-    sleep 0.1
-done
-[[ -e "$e2e_tmp/ready" ]] && e2e_a11y_act "$command1"
-wait "$watch_pid"
+e2e_watch_run "$frame_watch" "e2e_a11y_act $command1" --frames "$frames" --weston "$e2e_tmp/shots" \
+    --min-changes 12 --max-skips 6 --failure-picture "$PWD/frame_order_wayland-failure.png"

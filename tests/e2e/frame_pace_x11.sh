@@ -16,12 +16,5 @@ e2e_press_enter "$window"
 e2e_choose_speed "$window" 0
 e2e_choose_oblique "$window"
 
-"$frame_watch" --frames "$frames" --ready "$e2e_tmp/ready" --x11 "$window" --period 177.6 \
-    --min-changes 20 --max-skips 3 --failure-picture "$PWD/frame_pace_x11-failure.png" &
-watch_pid=$!
-for ((i = 0; i < 250; i++)); do
-    [[ -e "$e2e_tmp/ready" ]] || ! kill -0 "$watch_pid" 2>/dev/null && break
-    sleep 0.1
-done
-[[ -e "$e2e_tmp/ready" ]] && e2e_press_command1 "$window"
-wait "$watch_pid"
+e2e_watch_run "$frame_watch" "e2e_press_command1 $window" --frames "$frames" --x11 "$window" --period 177.6 \
+    --min-changes 20 --max-skips 3 --failure-picture "$PWD/frame_pace_x11-failure.png"

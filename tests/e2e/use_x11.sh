@@ -33,15 +33,8 @@ done
 e2e_choose_speed "$window" 2
 e2e_choose_oblique "$window"
 # 中速: 200,000 passes of 444 ns after each frame.
-"$frame_watch" --frames "$frames" --ready "$e2e_tmp/ready" --x11 "$window" --period 88.8 \
-    --min-changes 20 --max-skips 3 --failure-picture "$PWD/use_x11-failure.png" &
-watch_pid=$!
-for ((i = 0; i < 250; i++)); do
-    [[ -e "$e2e_tmp/ready" ]] || ! kill -0 "$watch_pid" 2>/dev/null && break
-    sleep 0.1
-done
-[[ -e "$e2e_tmp/ready" ]] && e2e_press_command1 "$window"
-wait "$watch_pid"
+e2e_watch_run "$frame_watch" "e2e_press_command1 $window" --frames "$frames" --x11 "$window" --period 88.8 \
+    --min-changes 20 --max-skips 3 --failure-picture "$PWD/use_x11-failure.png"
 
 note=$(e2e_a11y_name "$label3")
 medium=$("$speed_texts" | sed -n 3p | cut -f2)
