@@ -2,10 +2,10 @@
 # with gdbus), for displays with no input to drive, and for reading what a
 # label says; sourced by the test scripts.
 
-# Runs the calling script again on a D-Bus session of its own (call it
-# before anything is started), so the tree
-# seen is the program's alone; Qt exposes it without a screen reader.
-e2e_own_dbus_session() {
+# Runs the calling script again on a D-Bus bus of its own, so the tree seen
+# is the program's alone (call it before anything is started); Qt exposes
+# the tree without a screen reader.
+e2e_private_dbus() {
     if [[ -z "${VELMORA_E2E_DBUS:-}" ]]; then
         if ! command -v dbus-run-session >/dev/null; then
             echo "SKIP: dbus-run-session is not installed (scripts/install-deps)"

@@ -7,7 +7,7 @@ set -euo pipefail
 velmora=$1 speed_texts=$2
 here=$(dirname "$0")
 source "$here/a11y.sh"
-e2e_own_dbus_session "$@"
+e2e_private_dbus "$@"
 source "$here/display_servers.sh"
 source "$here/x11_actions.sh"
 

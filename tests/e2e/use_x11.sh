@@ -7,7 +7,7 @@ set -euo pipefail
 velmora=$1 frame_watch=$2 frames=$3 speed_texts=$4
 here=$(dirname "$0")
 source "$here/a11y.sh"
-e2e_own_dbus_session "$@"
+e2e_private_dbus "$@"
 source "$here/display_servers.sh"
 source "$here/x11_actions.sh"
 [[ -f "$frames/Picture9.bmp" ]] || e2e_skip "the frame pictures are not there"

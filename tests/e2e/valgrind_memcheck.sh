@@ -7,13 +7,13 @@ set -euo pipefail
 velmora=$1 close_window=$2
 here=$(dirname "$0")
 source "$here/a11y.sh"
-e2e_own_dbus_session "$@"
+e2e_private_dbus "$@"
 source "$here/display_servers.sh"
 source "$here/x11_actions.sh"
 command -v valgrind >/dev/null || e2e_skip "valgrind is not installed (scripts/install-deps)"
 
 e2e_start_xvfb 900
-log="$PWD/valgrind_session.log"
+log="$PWD/valgrind_memcheck.log"
 e2e_start_app "$velmora" 860 valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \
     --errors-for-leak-kinds=definite --error-exitcode=99 --suppressions="$here/valgrind.supp" --gen-suppressions=all --child-silent-after-fork=yes \
     --log-file="$log"
