@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The real program under valgrind memcheck: start, every speed on every view
-# and each view with no speed, close. No memory may be definitely lost in
+# The real program under valgrind memcheck: start, every speed on one of the
+# views and each view with no speed, close. No memory may be definitely lost in
 # the program's own code; what the toolkit and fontconfig keep until exit is
 # suppressed, entry by entry, in valgrind.supp.
 set -euo pipefail
@@ -25,14 +25,17 @@ e2e_focus "$window"
 # Events queue up while a run blocks the window and are handled in order.
 e2e_press_enter "$window"
 option_x=(124 388 636)   # Option1, Option2, Option3, a few pixels in
+# Every speed once, the views taking turns: each pass is slow under valgrind,
+# and every speed on every view would add minutes and no code.
+for downs in 0 1 2 3 4; do
+    e2e_click "$window" "${option_x[downs % 3]}" 430
+    e2e_choose_speed "$window" "$downs"
+    e2e_press_command1 "$window"
+done
+# No speed: pressing cmdGo again clears the selection.
+e2e_click "$window" 412 176
 for view in 0 1 2; do
     e2e_click "$window" "${option_x[view]}" 430
-    for downs in 0 1 2 3 4; do
-        e2e_choose_speed "$window" "$downs"
-        e2e_press_command1 "$window"
-    done
-    # No speed: pressing cmdGo again clears the selection.
-    e2e_click "$window" 412 176
     e2e_press_command1 "$window"
 done
 # Until the last run is over the close request would wait in the queue too.
