@@ -87,7 +87,7 @@ void MainWindow::buildControls() {
         Control control;
         switch (layout.kind) {
         case ControlKind::PictureBox:
-            control = new PictureBoxWidget(pixmaps_, this);
+            control = new PictureBoxWidget(images_, this);
             break;
         case ControlKind::OptionButton: {
             auto* option = new OptionButtonWidget(this);

@@ -13,7 +13,7 @@
 
 #include "frames/frame_store.h"
 #include "window/controls.h"
-#include "window/pixmap_cache.h"
+#include "window/picture_images.h"
 
 namespace velmora {
 
@@ -61,7 +61,7 @@ private:
     template <typename Widget>
     Widget& control(std::string_view name, const char* operation, const char* kind);
 
-    PixmapCache pixmaps_;
+    PictureImages images_;
     std::map<std::string, Control, std::less<>> controls_;
     ClickHandlers handlers_;
     CommandButton* cmdGo_ = nullptr;

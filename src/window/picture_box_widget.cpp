@@ -4,12 +4,12 @@
 #include <utility>
 
 #include "window/display_flush.h"
-#include "window/pixmap_cache.h"
+#include "window/picture_images.h"
 
 namespace velmora {
 
-PictureBoxWidget::PictureBoxWidget(PixmapCache& pixmaps, QWidget* parent)
-    : QWidget(parent), pixmaps_(pixmaps) {
+PictureBoxWidget::PictureBoxWidget(PictureImages& images, QWidget* parent)
+    : QWidget(parent), images_(images) {
     // Tab passes through every picture box, the frame holders included.
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -34,7 +34,7 @@ void PictureBoxWidget::paintEvent(QPaintEvent*) {
     if (picture_ != nullptr) {
         // Line drawings stay sharp at any scale factor: never smoothed.
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawPixmap(0, 0, pixmaps_.pixmapFor(picture_));
+        painter.drawImage(0, 0, images_.imageFor(picture_));
     }
 }
 

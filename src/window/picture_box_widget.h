@@ -10,12 +10,12 @@
 
 namespace velmora {
 
-class PixmapCache;
+class PictureImages;
 
 class PictureBoxWidget : public QWidget, public PictureBox {
     Q_OBJECT
 public:
-    PictureBoxWidget(PixmapCache& pixmaps, QWidget* parent);
+    PictureBoxWidget(PictureImages& images, QWidget* parent);
 
     PictureHandle Picture() const override;
     void setPicture(PictureHandle picture) override;
@@ -24,7 +24,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    PixmapCache& pixmaps_;
+    PictureImages& images_;
     PictureHandle picture_;
 };
 

@@ -1,8 +1,10 @@
 // The pictures built into the program decode to what Qt's own BMP decoder
-// sees in the same files, pixel for pixel.
+// sees in the same files, pixel for pixel, and a file built in twice is one
+// picture.
 
 #include <QImage>
 #include <QTest>
+#include <set>
 
 #include "frames/frame_store.h"
 
@@ -39,6 +41,30 @@ private slots:
                 }
             }
         }
+    }
+
+    void aStillImageIsItsViewsFirstFrame_data() {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("firstFrame");
+        QTest::newRow("front") << "Picture4" << "Picture1";
+        QTest::newRow("oblique") << "Picture5" << "Picture7";
+        QTest::newRow("side") << "Picture6" << "Picture10";
+    }
+    void aStillImageIsItsViewsFirstFrame() {
+        QFETCH(QString, display);
+        QFETCH(QString, firstFrame);
+        const velmora::FramePictures pictures = loadFramePictures();
+        QCOMPARE(pictures.at(display.toStdString()), pictures.at(firstFrame.toStdString()));
+    }
+
+    void theNineFramesAreNinePictures() {
+        const velmora::FramePictures pictures = loadFramePictures();
+        std::set<const velmora::Picture*> frames;
+        for (const char* holder : {"Picture1", "Picture2", "Picture3", "Picture7", "Picture8",
+                                   "Picture9", "Picture10", "Picture11", "Picture12"}) {
+            frames.insert(pictures.at(holder).get());
+        }
+        QCOMPARE(frames.size(), std::size_t(9));
     }
 };
 

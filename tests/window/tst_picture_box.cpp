@@ -1,18 +1,18 @@
 // A picture box shows its picture unscaled from the top-left, clipped and
-// never smoothed, and converts each picture object to a pixmap only once.
+// never smoothed, and paints each picture object from its own pixels.
 
 #include <QImage>
 #include <QTest>
 #include <memory>
 
 #include "window/picture_box_widget.h"
-#include "window/pixmap_cache.h"
+#include "window/picture_images.h"
 #include "window_test_support.h"
 
 using velmora::Picture;
 using velmora::PictureBoxWidget;
 using velmora::PictureHandle;
-using velmora::PixmapCache;
+using velmora::PictureImages;
 
 namespace {
 
@@ -56,8 +56,8 @@ private slots:
     void drawsUnscaledFromTheTopLeftClippedToTheBox() {
         QFETCH(QSize, picture);
         QFETCH(QSize, box);
-        PixmapCache pixmaps;
-        PictureBoxWidget widget(pixmaps, nullptr);
+        PictureImages images;
+        PictureBoxWidget widget(images, nullptr);
         widget.resize(box);
         const PictureHandle shown = checkerboard(picture.width(), picture.height());
         widget.setPicture(shown);
@@ -72,8 +72,8 @@ private slots:
     }
     void staysSharpAtEveryScaleFactor() {
         QFETCH(int, scale);
-        PixmapCache pixmaps;
-        PictureBoxWidget widget(pixmaps, nullptr);
+        PictureImages images;
+        PictureBoxWidget widget(images, nullptr);
         widget.resize(6, 6);
         const PictureHandle shown = checkerboard(6, 6);
         widget.setPicture(shown);
@@ -89,20 +89,23 @@ private slots:
         }
     }
 
-    void convertsEachPictureObjectOnce() {
-        PixmapCache pixmaps;
+    void readsEachPictureObjectInPlace() {
+        PictureImages images;
         const PictureHandle frame = checkerboard(4, 4);
         const PictureHandle sameLooks = checkerboard(4, 4);
-        const qint64 first = pixmaps.pixmapFor(frame).cacheKey();
+        const QImage& image = images.imageFor(frame);
+        QCOMPARE(static_cast<const void*>(image.constBits()),
+                 static_cast<const void*>(frame->pixels.data()));
+        const qint64 first = image.cacheKey();
         for (int assignment = 0; assignment < 24; ++assignment) {
-            QCOMPARE(pixmaps.pixmapFor(frame).cacheKey(), first);
+            QCOMPARE(images.imageFor(frame).cacheKey(), first);
         }
-        QVERIFY(pixmaps.pixmapFor(sameLooks).cacheKey() != first);
+        QVERIFY(images.imageFor(sameLooks).cacheKey() != first);
     }
 
     void keepsItsPictureWhenTheCallerLetsGo() {
-        PixmapCache pixmaps;
-        PictureBoxWidget widget(pixmaps, nullptr);
+        PictureImages images;
+        PictureBoxWidget widget(images, nullptr);
         widget.resize(4, 4);
         PictureHandle shown = checkerboard(4, 4);
         const Picture copy = *shown;
