@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "window/font_substitutions.h"
+#include "window/qt_text.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -13,13 +14,11 @@ int main(int argc, char* argv[]) {
     QWidget window;
     window.setWindowTitle(QStringLiteral("bare"));
     window.setFixedSize(830, 734);
-    QFont font(QString::fromUtf8(velmora::kGothicFamily.data(),
-                                 static_cast<qsizetype>(velmora::kGothicFamily.size())), 9);
+    const QString gothic = velmora::toQString(velmora::kGothicFamily);
+    QFont font(gothic, 9);
     font.setBold(true);
     window.setFont(font);
-    QLabel label(QString::fromUtf8(velmora::kGothicFamily.data(),
-                                   static_cast<qsizetype>(velmora::kGothicFamily.size())),
-                 &window);
+    QLabel label(gothic, &window);
     label.move(40, 48);
     window.show();
     return app.exec();

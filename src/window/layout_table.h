@@ -56,21 +56,21 @@ inline constexpr std::array<ControlLayout, 24> kControlLayout{{
     {"Label3", ControlKind::Label, 4320, 7440, 5775, 495, 2},
 }};
 
-struct FontSpec {
+struct ControlFont {
     std::string_view family;
     int points;
     bool bold;
 };
 
-inline constexpr FontSpec kWindowFont{kGothicFamily, 9, true};
-inline constexpr FontSpec kRegularFont{kGothicFamily, 9, false};
-inline constexpr FontSpec kTitleFont{kPopFamily, 18, false};
+inline constexpr ControlFont kWindowFont{kGothicFamily, 9, true};
+inline constexpr ControlFont kRegularFont{kGothicFamily, 9, false};
+inline constexpr ControlFont kTitleFont{kPopFamily, 18, false};
 
 struct ControlSettings {
     std::string_view name;
     std::string_view caption;
     std::string_view accessibleName;  // for controls without a caption
-    const FontSpec* font;             // nullptr: the window's font
+    const ControlFont* font;             // nullptr: the window's font
     int foreColour;                   // system colour index, or kNoColour
     int backColour;
 };
@@ -132,7 +132,7 @@ struct WindowSettings {
     std::string_view caption;
     int clientWidth;  // twips
     int clientHeight;
-    const FontSpec* font;
+    const ControlFont* font;
     int backColour;
 };
 

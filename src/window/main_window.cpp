@@ -25,9 +25,9 @@ namespace velmora {
 
 namespace {
 
-QFont toQFont(const FontSpec& spec) {
-    QFont font(toQString(spec.family), spec.points);
-    font.setBold(spec.bold);
+QFont toQFont(const ControlFont& wanted) {
+    QFont font(toQString(wanted.family), wanted.points);
+    font.setBold(wanted.bold);
     return font;
 }
 

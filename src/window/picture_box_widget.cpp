@@ -1,6 +1,7 @@
 #include "window/picture_box_widget.h"
 
 #include <QPainter>
+#include <QRegion>
 #include <utility>
 
 #include "window/display_flush.h"
@@ -28,13 +29,19 @@ void PictureBoxWidget::setPicture(PictureHandle picture) {
 
 void PictureBoxWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // The drawings are black on white: what a smaller picture leaves
-    // uncovered stays white like their margin.
-    painter.fillRect(rect(), Qt::white);
+    QRect covered;
     if (picture_ != nullptr) {
+        const QImage& image = images_.imageFor(picture_);
         // Line drawings stay sharp at any scale factor: never smoothed.
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(0, 0, images_.imageFor(picture_));
+        painter.drawImage(0, 0, image);
+        covered = QRect(QPoint(0, 0), image.size());
+    }
+    // The drawings are black on white: what a smaller picture leaves
+    // uncovered stays white like their margin. Only that part is filled, so
+    // a frame's pixels are written once.
+    for (const QRect& uncovered : QRegion(rect()).subtracted(covered)) {
+        painter.fillRect(uncovered, Qt::white);
     }
 }
 
